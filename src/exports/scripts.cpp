@@ -1,0 +1,6 @@
+// Dialog scripts.
+// Every export is expanded from its row of the entry list.
+#include "bridge/forward.h"
+
+#define KEVRA_FAMILY_SCRIPTS KEVRA_DEFINE
+#include "bridge/family.inc"
