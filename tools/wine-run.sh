@@ -28,7 +28,7 @@ make_prefix() {
 
 case "${1:-}" in
     --prefix) make_prefix ;;
-    --start-server) make_prefix; /usr/lib/wine/wineserver -p ;;
+    --start-server) make_prefix; /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true ;;
     --stop-server) /usr/lib/wine/wineserver -k 2>/dev/null || true ;;
     "") echo "usage: $0 program.exe [args...]" >&2; exit 2 ;;
     *) make_prefix; exec wine "$@" ;;
