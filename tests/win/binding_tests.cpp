@@ -197,7 +197,7 @@ void RegistryEdgeCases() {
 }  // namespace
 
 int main() {
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    Begin();
     DeleteDriverKey();
     PlainNameFound();
     RegistryFallbackAndKeptPath();

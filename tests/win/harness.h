@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,6 +17,19 @@
 #include "standin/standin.h"
 
 namespace harness {
+
+// ---- process set-up: a crash ends the program at once with a message -------
+inline LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
+    std::printf("CRASH: exception 0x%08lX at %p\n", info->ExceptionRecord->ExceptionCode, info->ExceptionRecord->ExceptionAddress);
+    std::printf("%d passed, %d failed\n", check::g_passed, check::g_failed + 1);
+    std::fflush(stdout);
+    ExitProcess(3);
+}
+inline void Begin() {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(ReportCrash);
+    setvbuf(stdout, nullptr, _IONBF, 0);
+}
 
 // ---- places ------------------------------------------------------------
 inline std::string ExeDir() {
