@@ -68,6 +68,17 @@ set(lines "")
 foreach(t IN LISTS tests)
   string(APPEND lines
     "add_test(win.${t} \"${KEVRA_WINE_RUN}\" \"${CMAKE_BINARY_DIR}/tests/${t}.exe\" \"${CMAKE_BINARY_DIR}/bin\" \"${CMAKE_BINARY_DIR}/standin\")\n"
-    "set_tests_properties(win.${t} PROPERTIES WORKING_DIRECTORY \"${CMAKE_BINARY_DIR}/tests\" FIXTURES_REQUIRED wine TIMEOUT 900)\n")
+    "set_tests_properties(win.${t} PROPERTIES WORKING_DIRECTORY \"${CMAKE_BINARY_DIR}/tests\" FIXTURES_REQUIRED wine RESOURCE_LOCK wine-registry TIMEOUT 900)\n")
 endforeach()
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/windows-tests.cmake CONTENT "${lines}")
+
+# ---- the example host, run by the build command against the stand-in --------
+add_executable(session examples/session.c)
+target_include_directories(session PRIVATE include)
+target_compile_options(session PRIVATE -std=c99 -Wall -Wextra -Wpedantic -Werror)
+target_link_libraries(session PRIVATE kevrad2c)
+target_link_options(session PRIVATE -static)
+set_target_properties(session PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/examples)
+add_custom_command(TARGET session POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:kevrad2c> $<TARGET_FILE:kevra_standin>
+          ${CMAKE_BINARY_DIR}/examples/)

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "binding/entry_list.h"
 
@@ -16,6 +18,7 @@ using kevra::kEntryList;
 namespace {
 
 StandinHook g_hook = nullptr;
+char g_tracePath[MAX_PATH] = "";
 
 std::size_t RecordBytes(kevra::Kind kind) {
     switch (kind) {
@@ -32,6 +35,85 @@ bool CarriesText(Arg a) {
 bool ReturnsText(Arg a) { return a == Arg::OpenStr || a == Arg::ResultBuf || a == Arg::OpenResult; }
 
 void* Pointer(std::uint32_t v) { return reinterpret_cast<void*>(static_cast<std::uintptr_t>(v)); }
+
+void SetText(StandinReply& reply, const char* text) {
+    const std::size_t n = std::strlen(text);
+    reply.writeText = 1;
+    reply.text[0] = static_cast<std::uint8_t>(n);
+    std::memcpy(reply.text + 1, text, n);
+}
+
+// Without a scripting host the stand-in acts out a small pad session, so that
+// a host program run against it sees plausible answers.
+void DemoReply(const kevra::EntryRow& row, StandinReply& reply) {
+    static LONG s_frames = 0, s_pads = 0;
+    const std::string_view e = row.entry;
+    if (e == "EnumeratePadsFirst") {
+        InterlockedExchange(&s_pads, 1);
+        SetText(reply, "USB\\STANDIN-PAD-0001");
+        reply.eax = 1;
+    } else if (e == "EnumeratePadsNext") {
+        if (InterlockedIncrement(&s_pads) == 2) {
+            SetText(reply, "COM3");
+            reply.eax = 1;
+        }
+    } else if (e == "checkConnectedPad" || e == "configurePad" || e == "checkCom") {
+        SetText(reply, "STANDIN-PAD-0001 connected");
+        reply.eax = 1;
+    } else if (e == "startCapture") {
+        InterlockedExchange(&s_frames, 5);
+        SetText(reply, "capture started");
+        reply.eax = 1;
+    } else if (e == "framesAvailable") {
+        reply.eax = InterlockedCompareExchange(&s_frames, 0, 0) > 0 ? 1 : 0;
+    } else if (e == "getFrame") {
+        const LONG left = InterlockedDecrement(&s_frames);
+        const std::uint32_t step = static_cast<std::uint32_t>(5 - left), x = 100 + 40 * step, time = 1000 + 10 * step;
+        const std::array<std::uint8_t, 20> frame = {
+            static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(x >> 8), 80, 0, 1, 0, 0, 0,
+            static_cast<std::uint8_t>(time), static_cast<std::uint8_t>(time >> 8), 0, 0, 0, 0, 0, 0,
+            static_cast<std::uint8_t>(200 + 10 * step), 0, 0, 0};
+        reply.writeRecord = 1;
+        std::memcpy(reply.record, frame.data(), frame.size());
+    } else if (e == "GetSensorSize") {
+        const std::uint16_t words[6] = {0, 0, 320, 160, 4096, 1024};
+        reply.writeRecord = 1;
+        std::memcpy(reply.record, words, sizeof words);
+    } else if (e == "stopCapture" || e == "LCDTextOut" || e == "Is256Pad") {
+        reply.eax = 1;
+    } else if (e == "GetOEMType") {
+        reply.eax = 7;
+    } else if (e == "GetBioDataString") {
+        static const char s_bio[] = "standin-biometric-data";
+        reply.eax = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(s_bio));
+    }
+}
+
+// One line per call: the entry, each argument in hex with the text behind
+// short-string addresses, and the result.
+void Trace(const kevra::EntryRow& row, const StandinCall& call, const StandinReply& reply) {
+    if (g_tracePath[0] == '\0') return;
+    const auto roles = row.DriverArgs();
+    char line[2048];
+    int n = std::snprintf(line, sizeof line, "[%lu] %.*s(", GetCurrentThreadId(), static_cast<int>(row.entry.size()),
+                          row.entry.data());
+    for (std::size_t i = 0; i < row.DriverArgCount() && n < 1700; ++i) {
+        n += std::snprintf(line + n, sizeof line - n, "%s0x%08X", i ? ", " : "", call.args[i]);
+        if (CarriesText(roles[i]) && call.args[i] != 0)
+            n += std::snprintf(line + n, sizeof line - n, " \"%.*s\"", call.text[i][0] > 200 ? 200 : call.text[i][0],
+                               reinterpret_cast<const char*>(call.text[i] + 1));
+    }
+    n += std::snprintf(line + n, sizeof line - n, ") -> 0x%08X", reply.eax);
+    if (reply.writeText) n += std::snprintf(line + n, sizeof line - n, " text \"%.*s\"", reply.text[0] > 200 ? 200 : reply.text[0],
+                                            reinterpret_cast<const char*>(reply.text + 1));
+    n += std::snprintf(line + n, sizeof line - n, "\r\n");
+    HANDLE f = CreateFileA(g_tracePath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return;
+    DWORD written;
+    WriteFile(f, line, static_cast<DWORD>(n), &written, nullptr);
+    CloseHandle(f);
+}
 
 }  // namespace
 
@@ -66,6 +148,8 @@ extern "C" std::uint32_t StandinDispatch(std::uint32_t index, std::uint32_t eax,
     std::memset(&reply, 0, sizeof reply);
     reply.stackBytes = static_cast<std::int32_t>(row.StackBytes());
     if (g_hook != nullptr) g_hook(&call, &reply);
+    else DemoReply(row, reply);
+    Trace(row, call, reply);
 
     for (std::size_t i = 0; i < count; ++i) {
         void* target = Pointer(call.args[i]);
@@ -115,8 +199,11 @@ __asm__(
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID);
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH)
+    if (reason == DLL_PROCESS_ATTACH) {
         g_hook = reinterpret_cast<StandinHook>(
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(nullptr), KEVRA_STANDIN_HOOK)));
+        const DWORD n = GetEnvironmentVariableA("KEVRA_STANDIN_TRACE", g_tracePath, MAX_PATH);
+        if (n == 0 || n >= MAX_PATH) g_tracePath[0] = '\0';
+    }
     return TRUE;
 }
