@@ -44,3 +44,8 @@ if(KEVRA_WINDOWS)
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 600)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${KEVRA_WIN_BUILD}/windows-tests.cmake)
 endif()
+
+# The public header compiled as every C and C++ standard a host may use.
+include(cmake/header.cmake)
+# Fuzzing of the portable logic.
+include(cmake/fuzz.cmake)

@@ -82,3 +82,8 @@ set_target_properties(session PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY
 add_custom_command(TARGET session POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:kevrad2c> $<TARGET_FILE:kevra_standin>
           ${CMAKE_BINARY_DIR}/examples/)
+
+# ---- the host developer's kit, the diagnostics and the benchmark --------------
+include(cmake/install.cmake)
+include(cmake/diag.cmake)
+include(cmake/bench.cmake)
