@@ -62,6 +62,11 @@ endfunction()
 kevra_windows_test(binding_tests tests/win/binding_tests.cpp)
 kevra_windows_test(export_tests tests/win/export_tests.cpp)
 
+# ---- the host developer's kit, the diagnostics and the benchmark --------------
+include(cmake/install.cmake)
+include(cmake/diag.cmake)
+include(cmake/bench.cmake)
+
 # The test list for ctest in the native build, which drives this one.
 get_property(tests GLOBAL PROPERTY KEVRA_WINDOWS_TESTS)
 set(lines "")
@@ -82,8 +87,3 @@ set_target_properties(session PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY
 add_custom_command(TARGET session POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:kevrad2c> $<TARGET_FILE:kevra_standin>
           ${CMAKE_BINARY_DIR}/examples/)
-
-# ---- the host developer's kit, the diagnostics and the benchmark --------------
-include(cmake/install.cmake)
-include(cmake/diag.cmake)
-include(cmake/bench.cmake)

@@ -2,16 +2,13 @@
 
 #include <cstring>
 
+#include "binding/driver_location.h"
 #include "bridge/forward.h"
 
 namespace kevra {
 
 namespace {
-constexpr char kDriverFileName[] = "kevra.dll";
-constexpr char kDriverValueName[] = "driver";
-// Room for the directory in g_driverPath: a backslash, the file name and a NUL follow it.
-constexpr std::size_t kMaxDriverDirectory = MAX_PATH - 1 - (sizeof(kDriverFileName) - 1) - 1;
-static_assert(kMaxDriverDirectory == 249);
+using driver_location::kFileName;
 
 // The entry names in resolution order, as C strings for GetProcAddress.
 #define KEVRA_ROW(idx, family, entry, ...) #entry,
@@ -23,31 +20,19 @@ static_assert(std::size(kEntryNames) == kEntryCount);
 
 bool g_allEntriesFound = false;
 
-void SetPlainDriverPath() noexcept { std::memcpy(g_driverPath, kDriverFileName, sizeof(kDriverFileName)); }
+void SetPlainDriverPath() noexcept { std::memcpy(g_driverPath, kFileName, sizeof(kFileName)); }
 }  // namespace
 
 HMODULE g_hDriver = nullptr;
 char g_driverPath[MAX_PATH] = "kevra.dll";
-const char g_driverKeyPath[] = "SOFTWARE\\Vantreck\\WTConfig";
 std::array<FARPROC, kEntryCount> g_entryTable{};
 
 int ReadDriverPathFromRegistry() noexcept {
     SetPlainDriverPath();
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, g_driverKeyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return 0;
-    char value[MAX_PATH];
-    DWORD size = sizeof(value);
-    const LONG read = RegQueryValueExA(key, kDriverValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(key);
-    if (read != ERROR_SUCCESS) return 0;
-    // The text ends at its NUL, or with the bytes read when the data holds none.
-    const void* nul = std::memchr(value, '\0', size);
-    const std::size_t length = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - value) : size;
-    // A directory that leaves no room for "\kevra.dll" cannot name the driver: no path.
-    if (length > kMaxDriverDirectory) return 0;
-    std::memcpy(g_driverPath, value, length);
-    g_driverPath[length] = '\\';
-    std::memcpy(g_driverPath + length + 1, kDriverFileName, sizeof(kDriverFileName));
+    // A missing key or value, or a directory that leaves no room for "\kevra.dll": no path.
+    const driver_location::DirectoryValue value = driver_location::ReadDirectoryValue();
+    if (value.outcome != driver_location::Lookup::Composable) return 0;
+    driver_location::ComposePath(value, g_driverPath);
     return 1;
 }
 

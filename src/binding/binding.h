@@ -14,8 +14,6 @@ namespace kevra {
 extern HMODULE g_hDriver;
 // What LoadLibraryA is given: "kevra.dll", or the path a registry lookup composed.
 extern char g_driverPath[MAX_PATH];
-// Subkey of HKEY_LOCAL_MACHINE whose value "driver" names the driver's directory.
-extern const char g_driverKeyPath[];
 // Entry addresses, in the order of the entry list.
 extern std::array<FARPROC, kEntryCount> g_entryTable;
 
