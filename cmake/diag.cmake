@@ -10,3 +10,4 @@ set_target_properties(kevradiag PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINA
 
 kevra_windows_test(diag_tests tests/win/diag_tests.cpp)
 add_dependencies(diag_tests kevradiag)
+install(TARGETS kevradiag RUNTIME DESTINATION bin)

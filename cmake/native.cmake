@@ -43,6 +43,10 @@ if(KEVRA_WINDOWS)
   add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-run.sh --prefix)
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 600)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${KEVRA_WIN_BUILD}/windows-tests.cmake)
+
+  # The installed kit used as a host developer would use it.
+  add_test(NAME kit.install COMMAND ${CMAKE_SOURCE_DIR}/tests/install/run.sh ${KEVRA_WIN_BUILD} ${CMAKE_BINARY_DIR}/kit-test)
+  set_tests_properties(kit.install PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine-registry TIMEOUT 600)
 endif()
 
 # The public header compiled as every C and C++ standard a host may use.

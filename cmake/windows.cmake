@@ -61,6 +61,8 @@ endfunction()
 
 kevra_windows_test(binding_tests tests/win/binding_tests.cpp)
 kevra_windows_test(export_tests tests/win/export_tests.cpp)
+kevra_windows_test(hardening_tests tests/win/hardening_tests.cpp)
+kevra_windows_test(concurrency_tests tests/win/concurrency_tests.cpp)
 
 # ---- the host developer's kit, the diagnostics and the benchmark --------------
 include(cmake/install.cmake)
@@ -73,7 +75,7 @@ set(lines "")
 foreach(t IN LISTS tests)
   string(APPEND lines
     "add_test(win.${t} \"${KEVRA_WINE_RUN}\" \"${CMAKE_BINARY_DIR}/tests/${t}.exe\" \"${CMAKE_BINARY_DIR}/bin\" \"${CMAKE_BINARY_DIR}/standin\")\n"
-    "set_tests_properties(win.${t} PROPERTIES WORKING_DIRECTORY \"${CMAKE_BINARY_DIR}/tests\" FIXTURES_REQUIRED wine RESOURCE_LOCK wine-registry TIMEOUT 900)\n")
+    "set_tests_properties(win.${t} PROPERTIES WORKING_DIRECTORY \"${CMAKE_BINARY_DIR}/tests\" FIXTURES_REQUIRED wine RESOURCE_LOCK wine-registry TIMEOUT 900 ENVIRONMENT KEVRA_RETRY_EMULATOR_CRASH=4)\n")
 endforeach()
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/windows-tests.cmake CONTENT "${lines}")
 

@@ -31,5 +31,25 @@ case "${1:-}" in
     --start-server) make_prefix; /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true ;;
     --stop-server) /usr/lib/wine/wineserver -k 2>/dev/null || true ;;
     "") echo "usage: $0 program.exe [args...]" >&2; exit 2 ;;
-    *) make_prefix; exec wine "$@" ;;
+    *)  make_prefix
+        # KEVRA_RETRY_EMULATOR_CRASH=N runs the program again (up to N times) when qemu itself
+        # dies of a signal: 32-bit Wine threads under qemu-user do that now and then, with
+        # "qemu: uncaught target signal" on stderr. A crash of the program under test is
+        # caught inside it and ends it with an ordinary exit code, so it is never retried.
+        tries="${KEVRA_RETRY_EMULATOR_CRASH:-0}"
+        while :; do
+            out="$(mktemp)"
+            set +e
+            wine "$@" 2>&1 | tee "$out"
+            code=${PIPESTATUS[0]}
+            set -e
+            if [ "$code" -ge 128 ] && [ "$tries" -gt 0 ] && grep -q "qemu: uncaught target signal" "$out"; then
+                echo "wine-run: the emulator crashed (exit $code); running the program again"
+                tries=$((tries - 1))
+                rm -f "$out"
+                continue
+            fi
+            rm -f "$out"
+            exit "$code"
+        done ;;
 esac

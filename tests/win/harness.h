@@ -110,10 +110,15 @@ inline void SetScriptText(Script& s, const std::string& text) {
 // ---- events in order: loads, unloads, registry use, entry calls -------------
 struct Events {
     std::vector<std::string> log;
+    bool logCalls = true;  // off while several threads call: the log is not shared safely
     int loads = 0, frees = 0, regOpens = 0, regQueries = 0, regCloses = 0, mallocs = 0, frees_ = 0;
     std::vector<std::string> loadPaths;
     std::vector<std::size_t> mallocSizes;
-    void Reset() { *this = Events{}; }
+    void Reset() {
+        const bool keep = logCalls;
+        *this = Events{};
+        logCalls = keep;
+    }
 };
 inline Events g_events;
 
@@ -125,7 +130,8 @@ extern "C" __declspec(dllexport) void __cdecl KevraStandinHook(const StandinCall
     harness::Recorder& r = harness::t_recorder;
     if (r.count < harness::Recorder::kMax) r.calls[r.count] = *call;
     ++r.count;
-    harness::g_events.log.push_back("call " + std::string(kevra::kEntryList[call->entry - 1].entry) + " " +
+    if (harness::g_events.logCalls)
+        harness::g_events.log.push_back("call " + std::string(kevra::kEntryList[call->entry - 1].entry) + " " +
                                     std::to_string(call->eax));
     reply->eax = r.script.eax;
     reply->writeText = r.script.writeText;
@@ -166,12 +172,14 @@ inline LONG WINAPI RegCloseKey_(HKEY key) {
     return RegCloseKey(key);
 }
 inline void* __cdecl malloc_(std::size_t n) {
-    ++g_events.mallocs;
-    g_events.mallocSizes.push_back(n);
+    if (g_events.logCalls) {
+        ++g_events.mallocs;
+        g_events.mallocSizes.push_back(n);
+    }
     return std::malloc(n);
 }
 inline void __cdecl free_(void* p) {
-    if (p != nullptr) ++g_events.frees_;
+    if (p != nullptr && g_events.logCalls) ++g_events.frees_;
     std::free(p);
 }
 }  // namespace hooks
@@ -250,6 +258,9 @@ struct CallOutcome {
     std::int32_t espDelta;      // ESP after the call minus ESP before (0 for a balanced C call)
     bool registersPreserved;    // EBX, ESI, EDI and EBP came back unchanged
 };
+extern "C" {
+std::uint32_t g_harnessFrame;  // one test program is one translation unit
+}
 extern "C" std::uint32_t HarnessCallCdecl(const void* fn, const std::uint32_t* args, std::uint32_t* espAfterMinusBefore,
                                           std::uint32_t* preserved);
 inline CallOutcome CallExport(const void* fn, const std::uint32_t (&args)[7]) {
@@ -263,7 +274,7 @@ inline CallOutcome CallExport(const void* fn, const std::uint32_t (&args)[7]) {
 // Pushes seven arguments (extra ones are harmless to a C function), loads
 // marker values into the registers the callee must preserve, calls, and
 // reports the stack-pointer difference and whether the markers survived. The
-// frame pointer waits in the thread's TEB slot 0x14, out of the callee's reach.
+// frame pointer waits in a static, out of the callee's reach: one thread at a time.
 __asm__(
     ".intel_syntax noprefix\n"
     ".text\n"
@@ -274,14 +285,14 @@ __asm__(
     "\tpush ebx\n"
     "\tpush esi\n"
     "\tpush edi\n"
-    "\tpush dword ptr fs:[0x14]\n"          // [ebp-16]: the slot's old value
+    "\tpush 0\n"                            // [ebp-16]: unused, keeps the layout
     "\tmov eax, [ebp+12]\n"
     "\tmov ecx, 7\n"
     "1:\tpush dword ptr [eax+ecx*4-4]\n"   // right to left: argument 7 first; ESP is now ebp-44
     "\tdec ecx\n"
     "\tjnz 1b\n"
     "\tmov eax, [ebp+8]\n"
-    "\tmov fs:[0x14], ebp\n"
+    "\tmov [_g_harnessFrame], ebp\n"
     "\tmov ebx, 0xB0BA0042\n"
     "\tmov esi, 0x5EED1234\n"
     "\tmov edi, 0x7A11C0DE\n"
@@ -298,15 +309,13 @@ __asm__(
     "\tjne 2f\n"
     "\tmov ecx, 1\n"
     "2:\tmov edx, esp\n"
-    "\tmov ebp, fs:[0x14]\n"
+    "\tmov ebp, [_g_harnessFrame]\n"
     "\tlea ebx, [ebp-44]\n"
     "\tsub edx, ebx\n"                        // ESP after minus ESP before
     "\tmov ebx, [ebp+16]\n"
     "\tmov [ebx], edx\n"
     "\tmov ebx, [ebp+20]\n"
     "\tmov [ebx], ecx\n"
-    "\tmov ecx, [ebp-16]\n"
-    "\tmov fs:[0x14], ecx\n"
     "\tlea esp, [ebp-12]\n"
     "\tpop edi\n"
     "\tpop esi\n"
