@@ -3,8 +3,6 @@
 # Windows (under Wine), through ctest.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-bash "$here/tools/setup.sh"
-cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$here/build"
+bash "$here/tools/build.sh" --no-run
 cd "$here/build"
 ctest --output-on-failure -j2
