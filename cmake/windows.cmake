@@ -23,7 +23,7 @@ target_compile_definitions(kevrad2c PRIVATE KEVRA_BUILDING WIN32_LEAN_AND_MEAN N
 target_compile_options(kevrad2c PRIVATE
   $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -O2 ${KEVRA_CXX_WARNINGS}>
   $<$<COMPILE_LANGUAGE:ASM>:-Wall -Werror>)
-target_link_options(kevrad2c PRIVATE -static-libgcc -static-libstdc++ -Wl,--fatal-warnings)
+target_link_options(kevrad2c PRIVATE -static-libgcc -static-libstdc++ -s -Wl,--fatal-warnings)
 target_link_libraries(kevrad2c PRIVATE advapi32)
 set_target_properties(kevrad2c PROPERTIES
   PREFIX "" OUTPUT_NAME kevrad2c
