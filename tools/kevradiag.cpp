@@ -45,7 +45,7 @@ void PrintUsage(std::FILE* to) {
                  "\n"
                  "Exit code: 0 the adapter would bind a library, 1 a library is found but\n"
                  "refused as incomplete, 2 no library is found, 3 a wrong command line.\n",
-                 dl::kFileName, dl::kFileName, dl::kKeyPath, dl::kValueName, dl::kFileName, kevra::kEntryCount);
+                 dl::kFileName, dl::kFileName, dl::g_driverKeyPath, dl::kValueName, dl::kFileName, kevra::kEntryCount);
 }
 
 // "error 2: The system cannot find the file specified."
@@ -102,7 +102,7 @@ void PrintLibrary(const Library& lib) {
 
 // The registry value as the adapter reads it; true when a path was composed.
 bool ReportRegistry(const dl::DirectoryValue& v, char (&composed)[MAX_PATH]) {
-    std::printf("2. Registry value HKEY_LOCAL_MACHINE\\%s\\%s (32-bit view)\n", dl::kKeyPath, dl::kValueName);
+    std::printf("2. Registry value HKEY_LOCAL_MACHINE\\%s\\%s (32-bit view)\n", dl::g_driverKeyPath, dl::kValueName);
     switch (v.outcome) {
     case dl::Lookup::NoKey:
         if (v.error == ERROR_FILE_NOT_FOUND)

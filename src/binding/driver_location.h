@@ -13,7 +13,7 @@
 namespace kevra::driver_location {
 
 inline constexpr char kFileName[] = "kevra.dll";
-inline constexpr char kKeyPath[] = "SOFTWARE\\Vantreck\\WTConfig";  // under HKEY_LOCAL_MACHINE
+inline constexpr char g_driverKeyPath[] = "SOFTWARE\\Vantreck\\WTConfig";  // under HKEY_LOCAL_MACHINE
 inline constexpr char kValueName[] = "driver";
 // Room for the directory in a MAX_PATH buffer: a backslash, the file name and a NUL follow it.
 inline constexpr std::size_t kMaxDirectory = MAX_PATH - 1 - (sizeof(kFileName) - 1) - 1;
@@ -38,7 +38,7 @@ struct DirectoryValue {
 inline DirectoryValue ReadDirectoryValue() noexcept {
     DirectoryValue v;
     HKEY key = nullptr;
-    v.error = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_QUERY_VALUE, &key);
+    v.error = RegOpenKeyExA(HKEY_LOCAL_MACHINE, g_driverKeyPath, 0, KEY_QUERY_VALUE, &key);
     if (v.error != ERROR_SUCCESS) return v;
     DWORD size = sizeof(v.text);
     v.error = RegQueryValueExA(key, kValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(v.text), &size);
