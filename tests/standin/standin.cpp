@@ -117,6 +117,18 @@ void Trace(const kevra::EntryRow& row, const StandinCall& call, const StandinRep
 
 }  // namespace
 
+// The fast mode (KEVRA_STANDIN_FAST=1 at load) is for timing the caller: every
+// entry returns 0 at once, removing its own stack arguments and recording,
+// reporting and writing nothing. The bytes each entry removes, by position - 1:
+extern "C" {
+extern const std::uint32_t StandinStackBytes[kevra::kEntryCount] = {
+#define KEVRA_ROW(idx, ...) static_cast<std::uint32_t>(kEntryList[(idx) - 1].StackBytes()),
+#include "binding/entry_list.inc"
+#undef KEVRA_ROW
+};
+std::uint32_t StandinFast = 0;
+}
+
 extern "C" std::uint32_t StandinDispatch(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
                                          const std::uint32_t*, std::uint32_t*);
 // Called by every entry stub with the registers and the address of its last stack argument.
@@ -164,7 +176,8 @@ extern "C" std::uint32_t StandinDispatch(std::uint32_t index, std::uint32_t eax,
 
 // The entry stubs: each pushes its position and joins the common path, which
 // calls StandinDispatch and then returns removing as many stack bytes as the
-// reply says (normally the entry's own stack arguments).
+// reply says (normally the entry's own stack arguments). In the fast mode the
+// common path returns before the dispatcher, removing the entry's stack bytes.
 #define KEVRA_ROW(idx, family, entry, ...)                                 \
     ".globl _" #entry "\n_" #entry ":\n\tpush " #idx "\n\tjmp _StandinCommon\n" \
     "\t.section .drectve\n\t.ascii \" -export:" #entry "\"\n\t.text\n"
@@ -172,6 +185,8 @@ __asm__(
     ".intel_syntax noprefix\n"
     "\t.text\n"
     "_StandinCommon:\n"
+    "\tcmp dword ptr [_StandinFast], 0\n"
+    "\tjne _StandinReturnAtOnce\n"
     "\tpush ebp\n"
     "\tmov ebp, esp\n"               // [ebp+4] position, [ebp+8] return address, [ebp+12] stack arguments
     "\tsub esp, 4\n"                 // [ebp-4] bytes to remove, set by the dispatcher
@@ -193,6 +208,12 @@ __asm__(
     "\tpop ebp\n"
     "\tlea esp, [esp+ecx+8]\n"       // drop the position, the return address and the stack arguments
     "\tjmp edx\n"
+    "_StandinReturnAtOnce:\n"
+    "\tpop ecx\n"                    // the position
+    "\tpop edx\n"                    // the return address
+    "\tadd esp, [_StandinStackBytes + ecx*4 - 4]\n"
+    "\txor eax, eax\n"
+    "\tjmp edx\n"
 #include "binding/entry_list.inc"
     ".att_syntax prefix\n");
 #undef KEVRA_ROW
@@ -204,6 +225,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(nullptr), KEVRA_STANDIN_HOOK)));
         const DWORD n = GetEnvironmentVariableA("KEVRA_STANDIN_TRACE", g_tracePath, MAX_PATH);
         if (n == 0 || n >= MAX_PATH) g_tracePath[0] = '\0';
+        char fast[4];
+        StandinFast = GetEnvironmentVariableA("KEVRA_STANDIN_FAST", fast, sizeof fast) == 1 && fast[0] == '1';
     }
     return TRUE;
 }
