@@ -32,6 +32,7 @@ namespace kinds {
 
 struct I32 {
     using CType = std::int32_t;
+    static constexpr std::uint32_t kDriverArgs = 1;
     std::uint32_t value;
     explicit I32(CType p) noexcept : value(static_cast<std::uint32_t>(p)) {}
     void Push(ArgList& a) const noexcept { a.Push(value); }
@@ -40,6 +41,7 @@ struct I32 {
 
 struct Byte {
     using CType = std::int32_t;
+    static constexpr std::uint32_t kDriverArgs = 1;
     std::uint32_t value;
     explicit Byte(CType p) noexcept : value(static_cast<std::uint32_t>(p) & 0xFFu) {}
     void Push(ArgList& a) const noexcept { a.Push(value); }
@@ -48,6 +50,7 @@ struct Byte {
 
 struct Str {
     using CType = const char*;
+    static constexpr std::uint32_t kDriverArgs = 1;
     ShortString text;
     explicit Str(CType p) noexcept { CStrToShortString(text, p); }
     void Push(ArgList& a) const noexcept { a.Push(text); }
@@ -57,6 +60,7 @@ struct Str {
 // The caller's text, handed as an open short string and copied back.
 struct StrIO {
     using CType = char*;
+    static constexpr std::uint32_t kDriverArgs = 2;
     char* caller;
     ShortString text;
     explicit StrIO(CType p) noexcept : caller(p) { CStrToShortString(text, p); }
@@ -70,6 +74,7 @@ struct StrIO {
 // A zero-filled result buffer: an entry that writes nothing leaves the empty string.
 struct Out {
     using CType = char*;
+    static constexpr std::uint32_t kDriverArgs = 1;
     char* caller;
     ShortString text{};
     explicit Out(CType p) noexcept : caller(p) {}
@@ -79,6 +84,7 @@ struct Out {
 
 struct OpenOut : Out {
     using Out::Out;
+    static constexpr std::uint32_t kDriverArgs = 2;
     void Push(ArgList& a) const noexcept {
         a.Push(text);
         a.Push(kOpenStringMax);
@@ -90,6 +96,7 @@ struct OpenOut : Out {
 template <class HostRecord, class DriverRecord>
 struct Rec {
     using CType = HostRecord*;
+    static constexpr std::uint32_t kDriverArgs = 1;
     HostRecord* caller;
     DriverRecord record{};
     explicit Rec(CType p) noexcept : caller(p) {}
@@ -143,6 +150,54 @@ inline std::uint32_t CallEntry(std::size_t position, V... values) noexcept {
     return KevraCallEntry(reinterpret_cast<const void*>(g_entryTable[position]), args.values, args.count);
 }
 
+// The call of an export, made in place: the first three arguments in EAX, EDX
+// and ECX, the others pushed left to right. EBX, which the entry preserves,
+// keeps the stack pointer across the call, so an entry that removes the wrong
+// number of bytes cannot unbalance the export's stack. The entry's address is
+// read from its table slot (a fixed address, never one relative to ESP).
+template <std::uint32_t Count>
+inline std::uint32_t CallInPlace(const FARPROC& entry, const ArgList& args) noexcept {
+    static_assert(Count <= kMaxDriverArgs);
+    std::uint32_t eax = args.values[0], edx = args.values[1], ecx = args.values[2], savedEsp;
+    if constexpr (Count <= 3) {
+        __asm__ __volatile__(
+            "movl %%esp, %[saved]\n\t"
+            "call *%[entry]\n\t"
+            "movl %[saved], %%esp"
+            : "+a"(eax), "+d"(edx), "+c"(ecx), [saved] "=&b"(savedEsp)
+            : [entry] "m"(entry)
+            : "memory", "cc");
+    } else if constexpr (Count <= 5) {
+        // One or two stack arguments, pushed from ESI and EDI.
+        __asm__ __volatile__(
+            "movl %%esp, %[saved]\n\t"
+            "pushl %[a4]\n\t"
+            ".if %c[pushes] > 1\n\t"
+            "pushl %[a5]\n\t"
+            ".endif\n\t"
+            "call *%[entry]\n\t"
+            "movl %[saved], %%esp"
+            : "+a"(eax), "+d"(edx), "+c"(ecx), [saved] "=&b"(savedEsp)
+            : [a4] "S"(args.values[3]), [a5] "D"(args.values[4]), [entry] "m"(entry), [pushes] "i"(Count - 3)
+            : "memory", "cc");
+    } else {
+        // More: pushed from the list through ESI.
+        const std::uint32_t* stack = args.values + 3;
+        __asm__ __volatile__(
+            "movl %%esp, %[saved]\n\t"
+            ".rept %c[pushes]\n\t"
+            "pushl (%[stack])\n\t"
+            "addl $4, %[stack]\n\t"
+            ".endr\n\t"
+            "call *%[entry]\n\t"
+            "movl %[saved], %%esp"
+            : "+a"(eax), "+d"(edx), "+c"(ecx), [saved] "=&b"(savedEsp), [stack] "+S"(stack)
+            : [entry] "m"(entry), [pushes] "i"(Count - 3)
+            : "memory", "cc");
+    }
+    return eax;
+}
+
 template <std::size_t Position, Result R, std::int32_t WithoutDriver, class... K>
 inline ResultType<R> Forward(typename K::CType... p) noexcept {
     static_assert(Position < kEntryCount);
@@ -154,7 +209,7 @@ inline ResultType<R> Forward(typename K::CType... p) noexcept {
     ArgList args;
     slots.Push(args);
     const std::uint32_t eax =
-        KevraCallEntry(reinterpret_cast<const void*>(g_entryTable[Position]), args.values, args.count);
+        CallInPlace<(K::kDriverArgs + ... + 0)>(g_entryTable[Position], args);
     slots.Finish();
     return Widen<R>(eax);
 }

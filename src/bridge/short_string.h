@@ -12,11 +12,15 @@ inline constexpr std::size_t kShortStringMax = 255;
 
 using ShortString = unsigned char[kShortStringBytes];
 
-// Makes the short string in dest from the C string src. Reads at most the
-// first 255 bytes of src (a longer text is cut to 255 characters) and takes a
-// null src as the empty string. Writes dest[0..L]; the rest of dest is left
-// as it was.
+// Makes the short string in dest from the C string src: a longer text is cut
+// to 255 characters, a null src is the empty string. Reads src byte by byte
+// up to a 16-byte boundary, then in aligned 16-byte blocks, none past the one
+// that holds its NUL or its 255th character (an aligned block never
+// straddles a page). Writes dest[0..L]; the rest of dest is left as it was.
 void CStrToShortString(unsigned char* dest, const char* src) noexcept;
+
+// The length of the C string text, 0 for null; read as CStrToShortString reads.
+std::size_t TextLength(const char* text) noexcept;
 
 // Makes the C string in dest from the short string src: writes exactly L+1
 // bytes (the L characters and a NUL). A null dest receives nothing.

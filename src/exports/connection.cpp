@@ -13,7 +13,7 @@
 // suffix is looked for before the guard, and the 255-character limit applies
 // to the text once the suffix is gone.
 extern "C" int32_t KEVRA_CALL KEVRA_configurePad(const char* p1, int32_t p2, int32_t p3, int32_t p4, char* p5) {
-    const std::size_t n = p1 != nullptr ? std::strlen(p1) : 0;
+    const std::size_t n = kevra::TextLength(p1);
     if (!kevra::EndsWithCheckConnectedPadSuffix(p1, n)) return configurePadDirect(p1, p2, p3, p4, p5);
 
     char* copy = static_cast<char*>(std::malloc(n + 1));
