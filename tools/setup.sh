@@ -4,7 +4,7 @@
 set -euo pipefail
 
 need_pkgs=(cmake ninja-build g++ make g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
-           wine wine64 wine32:i386 qemu-user-static clang lld llvm-14 libclang-rt-14-dev zip unzip)
+           wine wine64 wine32:i386 qemu-user-static clang lld llvm-14 libclang-rt-14-dev libbenchmark-dev zip unzip)
 
 missing=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
