@@ -53,3 +53,4 @@ endif()
 include(cmake/header.cmake)
 # Fuzzing of the portable logic.
 include(cmake/fuzz.cmake)
+include(cmake/bench-native.cmake)

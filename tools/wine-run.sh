@@ -33,17 +33,25 @@ case "${1:-}" in
     "") echo "usage: $0 program.exe [args...]" >&2; exit 2 ;;
     *)  make_prefix
         # KEVRA_RETRY_EMULATOR_CRASH=N runs the program again (up to N times) when qemu itself
-        # dies of a signal: 32-bit Wine threads under qemu-user do that now and then, with
-        # "qemu: uncaught target signal" on stderr. A crash of the program under test is
-        # caught inside it and ends it with an ordinary exit code, so it is never retried.
-        tries="${KEVRA_RETRY_EMULATOR_CRASH:-0}"
+        # dies of a signal ("qemu: uncaught target signal" on stderr): 32-bit Wine threads
+        # under qemu-user do that now and then, even in a program that only counts.
+        # KEVRA_RETRY_ANY_CRASH=N retries every run that ends without the program's closing
+        # "N passed, N failed" line: for multi-threaded tests, where the emulator's faults
+        # also surface as caught exceptions or a silent end. A fault of the code under test repeats
+        # on every try, so it still fails; wrong results are never retried.
+        tries="${KEVRA_RETRY_ANY_CRASH:-${KEVRA_RETRY_EMULATOR_CRASH:-0}}"
         while :; do
             out="$(mktemp)"
             set +e
             wine "$@" 2>&1 | tee "$out"
             code=${PIPESTATUS[0]}
             set -e
-            if [ "$code" -ge 128 ] && [ "$tries" -gt 0 ] && grep -q "qemu: uncaught target signal" "$out"; then
+            crashed=0
+            if [ "$code" -ge 128 ] && grep -q "qemu: uncaught target signal" "$out"; then crashed=1; fi
+            if [ -n "${KEVRA_RETRY_ANY_CRASH:-}" ] && { grep -q "CRASH: exception" "$out" || ! grep -qE "^[a-z_]+: [0-9]+ passed, [0-9]+ failed" "$out"; }; then
+                crashed=1
+            fi
+            if [ "$crashed" = 1 ] && [ "$tries" -gt 0 ]; then
                 echo "wine-run: the emulator crashed (exit $code); running the program again"
                 tries=$((tries - 1))
                 rm -f "$out"

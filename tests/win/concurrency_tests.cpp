@@ -71,7 +71,7 @@ DWORD WINAPI Worker(LPVOID param) {
 void ManyThreads(const Adapter& a) {
     // Two workers: 32-bit Wine under qemu-user (how these tests run on x86_64 Linux) crashes
     // with three or more threads running at once, even in a program that only counts.
-    constexpr int kThreads = 2, kIterations = 5000;
+    constexpr int kThreads = 2, kIterations = 2000;
     ThreadWork work[kThreads];
     HANDLE done[kThreads];
     g_events.logCalls = false;
