@@ -2,7 +2,7 @@
 # stand-in's entries, and the adapter's heap use per shape of call. It finds
 # the adapter in ../bin and the stand-in in ../standin; tools/bench.sh runs it.
 add_executable(bench bench/bench.cpp)
-target_include_directories(bench PRIVATE include src)
+target_include_directories(bench PRIVATE include src tests)
 target_compile_definitions(bench PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX KEVRA_NO_DLLIMPORT)
 target_compile_options(bench PRIVATE -O2 ${KEVRA_CXX_WARNINGS})
 target_link_options(bench PRIVATE -static)
