@@ -8,7 +8,6 @@ set(KEVRA_CXX_WARNINGS -Wall -Wextra -Wpedantic -Werror -Wshadow -Wmissing-decla
 add_library(kevrad2c SHARED
   src/binding/binding.cpp
   src/bridge/short_string.cpp
-  src/bridge/call_entry.S
   src/exports/connection.cpp
   src/exports/capture.cpp
   src/exports/events.cpp

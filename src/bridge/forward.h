@@ -12,7 +12,6 @@
 #include "bridge/short_string.h"
 #include "kevrad2c.h"
 
-extern "C" std::uint32_t KevraCallEntry(const void* entry, const std::uint32_t* args, std::uint32_t count);
 
 namespace kevra::bridge {
 
@@ -142,13 +141,6 @@ constexpr ResultType<R> Widen([[maybe_unused]] std::uint32_t eax) noexcept {
     else if constexpr (R == Result::Int32) return static_cast<std::int32_t>(eax);
 }
 
-// Calls the entry at a position of the entry list with plain 32-bit arguments.
-template <class... V>
-inline std::uint32_t CallEntry(std::size_t position, V... values) noexcept {
-    ArgList args;
-    (args.Push(static_cast<std::uint32_t>(values)), ...);
-    return KevraCallEntry(reinterpret_cast<const void*>(g_entryTable[position]), args.values, args.count);
-}
 
 // The call of an export, made in place: the first three arguments in EAX, EDX
 // and ECX, the others pushed left to right. EBX, which the entry preserves,
@@ -196,6 +188,14 @@ inline std::uint32_t CallInPlace(const FARPROC& entry, const ArgList& args) noex
             : "memory", "cc");
     }
     return eax;
+}
+
+// Calls the entry at a position of the entry list with plain 32-bit arguments.
+template <class... V>
+inline std::uint32_t CallEntry(std::size_t position, V... values) noexcept {
+    ArgList args;
+    (args.Push(static_cast<std::uint32_t>(values)), ...);
+    return CallInPlace<sizeof...(V)>(g_entryTable[position], args);
 }
 
 template <std::size_t Position, Result R, std::int32_t WithoutDriver, class... K>
