@@ -46,7 +46,8 @@ if(KEVRA_WINDOWS)
 
   # The installed kit used as a host developer would use it.
   add_test(NAME kit.install COMMAND ${CMAKE_SOURCE_DIR}/tests/install/run.sh ${KEVRA_WIN_BUILD} ${CMAKE_BINARY_DIR}/kit-test)
-  set_tests_properties(kit.install PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine-registry TIMEOUT 600)
+  set_tests_properties(kit.install PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine-registry TIMEOUT 600
+                       ENVIRONMENT KEVRA_RETRY_EMULATOR_CRASH=4)
 endif()
 
 # The public header compiled as every C and C++ standard a host may use.
