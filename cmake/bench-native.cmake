@@ -21,5 +21,6 @@ endif()
 if(KEVRA_WINDOWS)
   add_test(NAME win.bench_checks
            COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-run.sh ${KEVRA_WIN_BUILD}/bench/bench.exe --quick)
-  set_tests_properties(win.bench_checks PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600)
+  set_tests_properties(win.bench_checks PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine-registry TIMEOUT 600
+                       ENVIRONMENT KEVRA_RETRY_EMULATOR_CRASH=4)
 endif()
