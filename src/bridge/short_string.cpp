@@ -26,24 +26,25 @@ inline std::size_t FirstZero(Word w0, Word w1, Word w2, Word w3) noexcept {
 }
 
 // The length of the text at src, at most max. The text is read byte by byte
-// up to a 16-byte boundary and then in aligned 16-byte blocks, none of which
-// starts past the max-th character: the text can end at the last readable
-// byte of the host's memory, but an aligned block never straddles a page, so
-// a block that holds a byte of the text can be read whole. Its bytes past
+// up to a 16-byte boundary, then in aligned 16-byte blocks that end at or
+// before the max-th character, then byte by byte again: no byte past the
+// max-th is ever read. The text can end at the last readable byte of the
+// host's memory, but an aligned block never straddles a page, so a block that
+// holds a byte of the text can be read whole. Its bytes past
 // the text are outside the caller's object, which AddressSanitizer would
 // report; the copies that follow read exactly the text, and those are checked.
 __attribute__((no_sanitize("address"))) std::size_t ScanText(const char* src, std::size_t max) noexcept {
     std::size_t n = 0;
     for (; reinterpret_cast<std::uintptr_t>(src + n) % kBlock != 0; ++n)
         if (n == max || src[n] == '\0') return n;
-    for (; n < max; n += kBlock) {
+    for (; max - n >= kBlock; n += kBlock) {
         const AliasedWord* w = reinterpret_cast<const AliasedWord*>(src + n);
-        if ((ZeroBytes(w[0]) | ZeroBytes(w[1]) | ZeroBytes(w[2]) | ZeroBytes(w[3])) != 0) {
-            n += FirstZero(w[0], w[1], w[2], w[3]);
-            break;
-        }
+        if ((ZeroBytes(w[0]) | ZeroBytes(w[1]) | ZeroBytes(w[2]) | ZeroBytes(w[3])) != 0)
+            return n + FirstZero(w[0], w[1], w[2], w[3]);
     }
-    return n < max ? n : max;
+    // The last bytes before the max-th character, one at a time: nothing past it is read.
+    while (n < max && src[n] != '\0') ++n;
+    return n;
 }
 
 }  // namespace

@@ -13,10 +13,10 @@ inline constexpr std::size_t kShortStringMax = 255;
 using ShortString = unsigned char[kShortStringBytes];
 
 // Makes the short string in dest from the C string src: a longer text is cut
-// to 255 characters, a null src is the empty string. Reads src byte by byte
-// up to a 16-byte boundary, then in aligned 16-byte blocks, none past the one
-// that holds its NUL or its 255th character (an aligned block never
-// straddles a page). Writes dest[0..L]; the rest of dest is left as it was.
+// to 255 characters, a null src is the empty string. No byte past the 255th
+// character is read; up to the NUL the text is read in aligned 16-byte blocks
+// (which never straddle a page). Writes dest[0..L]; the rest of dest is left
+// as it was.
 void CStrToShortString(unsigned char* dest, const char* src) noexcept;
 
 // The length of the C string text, 0 for null; read as CStrToShortString reads.
