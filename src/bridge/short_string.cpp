@@ -26,9 +26,9 @@ inline std::size_t FirstZero(Word w0, Word w1, Word w2, Word w3) noexcept {
 }
 
 // The length of the text at src, at most max. The text is read byte by byte
-// up to a 16-byte boundary, then in aligned 16-byte blocks that end at or
-// before the max-th character, then byte by byte again: no byte past the
-// max-th is ever read. The text can end at the last readable byte of the
+// up to a 16-byte boundary, then in aligned 16-byte blocks and words that end
+// at or before the max-th character, then byte by byte again: no byte past
+// the max-th is ever read. The text can end at the last readable byte of the
 // host's memory, but an aligned block never straddles a page, so a block that
 // holds a byte of the text can be read whole. Its bytes past
 // the text are outside the caller's object, which AddressSanitizer would
@@ -42,7 +42,11 @@ __attribute__((no_sanitize("address"))) std::size_t ScanText(const char* src, st
         if ((ZeroBytes(w[0]) | ZeroBytes(w[1]) | ZeroBytes(w[2]) | ZeroBytes(w[3])) != 0)
             return n + FirstZero(w[0], w[1], w[2], w[3]);
     }
-    // The last bytes before the max-th character, one at a time: nothing past it is read.
+    // Then aligned words, then single bytes, up to the max-th character: nothing past it is read.
+    for (; max - n >= sizeof(Word); n += sizeof(Word)) {
+        const Word z = ZeroBytes(*reinterpret_cast<const AliasedWord*>(src + n));
+        if (z != 0) return n + static_cast<std::size_t>(std::countr_zero(z)) / 8;
+    }
     while (n < max && src[n] != '\0') ++n;
     return n;
 }
