@@ -30,6 +30,13 @@ out="$("$src/tools/wine-run.sh" "$work/host/host.exe" | tr -d '\r')"
 echo "mingw host: $out"
 [ "$out" = 'initialize=1 pad=1 "USB\STANDIN-PAD-0001" frame=14' ] || fail "mingw host printed: $out"
 
+# The README's sample, compiled against the installed kit as it stands there.
+awk '/^```c$/{on=1; next} /^```$/{if (on) exit} on' "$src/README.md" > "$work/readme_sample.c"
+[ -s "$work/readme_sample.c" ] || fail "no C sample found in README.md"
+i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -pedantic -Werror -I"$prefix/include" "$work/readme_sample.c" \
+    -L"$prefix/lib" -lkevrad2c -o "$work/readme_sample.exe" || fail "the README's C sample does not compile"
+echo "README sample: compiles"
+
 # A host linked by lld-link against kevrad2c.lib, the Microsoft-format import library.
 mkdir -p "$work/msvc"
 clang --target=i686-pc-windows-msvc -ffreestanding -Wall -Wextra -Werror -I"$prefix/include" \
