@@ -37,13 +37,19 @@ case "${1:-}" in
         # under qemu-user do that now and then, even in a program that only counts.
         # KEVRA_RETRY_ANY_CRASH=N retries every run that ends without the program's closing
         # "N passed, N failed" line: for multi-threaded tests, where the emulator's faults
-        # also surface as caught exceptions or a silent end. A fault of the code under test repeats
-        # on every try, so it still fails; wrong results are never retried.
+        # also surface as caught exceptions, a silent end or a livelock, so each of those
+        # runs is also cut off after KEVRA_ATTEMPT_SECONDS (default 60; a run takes seconds).
+        # A fault of the code under test repeats on every try, so it still fails; wrong
+        # results are never retried.
         tries="${KEVRA_RETRY_ANY_CRASH:-${KEVRA_RETRY_EMULATOR_CRASH:-0}}"
         while :; do
             out="$(mktemp)"
             set +e
-            wine "$@" 2>&1 | tee "$out"
+            if [ -n "${KEVRA_RETRY_ANY_CRASH:-}" ]; then
+                timeout -k 5 "${KEVRA_ATTEMPT_SECONDS:-60}" wine "$@" 2>&1 | tee "$out"
+            else
+                wine "$@" 2>&1 | tee "$out"
+            fi
             code=${PIPESTATUS[0]}
             set -e
             crashed=0
@@ -52,7 +58,7 @@ case "${1:-}" in
                 crashed=1
             fi
             if [ "$crashed" = 1 ] && [ "$tries" -gt 0 ]; then
-                echo "wine-run: the emulator crashed (exit $code); running the program again"
+                echo "wine-run: the run crashed or hung in the emulator (exit $code); running the program again"
                 tries=$((tries - 1))
                 rm -f "$out"
                 continue
