@@ -12,7 +12,6 @@
 #include "bridge/short_string.h"
 #include "kevrad2c.h"
 
-
 namespace kevra::bridge {
 
 // The driver arguments of one call; the first three always exist (zero when unused).
@@ -31,7 +30,6 @@ namespace kinds {
 
 struct I32 {
     using CType = std::int32_t;
-    static constexpr std::uint32_t kDriverArgs = 1;
     std::uint32_t value;
     explicit I32(CType p) noexcept : value(static_cast<std::uint32_t>(p)) {}
     void Push(ArgList& a) const noexcept { a.Push(value); }
@@ -40,7 +38,6 @@ struct I32 {
 
 struct Byte {
     using CType = std::int32_t;
-    static constexpr std::uint32_t kDriverArgs = 1;
     std::uint32_t value;
     explicit Byte(CType p) noexcept : value(static_cast<std::uint32_t>(p) & 0xFFu) {}
     void Push(ArgList& a) const noexcept { a.Push(value); }
@@ -49,7 +46,6 @@ struct Byte {
 
 struct Str {
     using CType = const char*;
-    static constexpr std::uint32_t kDriverArgs = 1;
     ShortString text;
     explicit Str(CType p) noexcept { CStrToShortString(text, p); }
     void Push(ArgList& a) const noexcept { a.Push(text); }
@@ -59,7 +55,6 @@ struct Str {
 // The caller's text, handed as an open short string and copied back.
 struct StrIO {
     using CType = char*;
-    static constexpr std::uint32_t kDriverArgs = 2;
     char* caller;
     ShortString text;
     explicit StrIO(CType p) noexcept : caller(p) { CStrToShortString(text, p); }
@@ -73,7 +68,6 @@ struct StrIO {
 // A zero-filled result buffer: an entry that writes nothing leaves the empty string.
 struct Out {
     using CType = char*;
-    static constexpr std::uint32_t kDriverArgs = 1;
     char* caller;
     ShortString text{};
     explicit Out(CType p) noexcept : caller(p) {}
@@ -83,7 +77,6 @@ struct Out {
 
 struct OpenOut : Out {
     using Out::Out;
-    static constexpr std::uint32_t kDriverArgs = 2;
     void Push(ArgList& a) const noexcept {
         a.Push(text);
         a.Push(kOpenStringMax);
@@ -95,7 +88,6 @@ struct OpenOut : Out {
 template <class HostRecord, class DriverRecord>
 struct Rec {
     using CType = HostRecord*;
-    static constexpr std::uint32_t kDriverArgs = 1;
     HostRecord* caller;
     DriverRecord record{};
     explicit Rec(CType p) noexcept : caller(p) {}
@@ -209,7 +201,7 @@ inline ResultType<R> Forward(typename K::CType... p) noexcept {
     ArgList args;
     slots.Push(args);
     const std::uint32_t eax =
-        CallInPlace<(K::kDriverArgs + ... + 0)>(g_entryTable[Position], args);
+        CallInPlace<kEntryList[Position].DriverArgCount()>(g_entryTable[Position], args);
     slots.Finish();
     return Widen<R>(eax);
 }
