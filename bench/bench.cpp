@@ -392,21 +392,24 @@ int main(int argc, char** argv) {
             },
             [&] { g_x.getFrame(&frame); }, runs, calls));
     }
+    // The copies a configurePad call needs around the bare entry call: the first
+    // text and the in/out text into short strings, the answer back into io.
+    const auto CopyCallCopyBack = [&](const void* target, const std::uint32_t* entryArgs, const void* first) {
+        shortText[0] = 255;
+        std::memcpy(shortText + 1, first, textLength);
+        shortIo[0] = 255;
+        std::memcpy(shortIo + 1, io, textLength);
+        Clobber();
+        FloorCall3(target, entryArgs);
+        std::memcpy(io, shortIo + 1, shortIo[0]);
+        io[shortIo[0]] = '\0';
+        Clobber();
+    };
     {
         const std::uint32_t args[6] = {U(shortText), 1, 2, 3, U(shortIo), 255};
         rows.push_back(Measure(
             "configurePad: 255-char text, 255-char text in/out", true, [&] { FloorCall3(eConfigurePad, args); },
-            [&] {
-                shortText[0] = 255;
-                std::memcpy(shortText + 1, text, textLength);
-                shortIo[0] = 255;
-                std::memcpy(shortIo + 1, io, textLength);
-                Clobber();
-                FloorCall3(eConfigurePad, args);
-                std::memcpy(io, shortIo + 1, shortIo[0]);
-                io[shortIo[0]] = '\0';
-                Clobber();
-            },
+            [&] { CopyCallCopyBack(eConfigurePad, args, text); },
             [&] { g_x.configurePad(text, 1, 2, 3, io); }, runs, calls));
     }
     {
@@ -416,15 +419,7 @@ int main(int argc, char** argv) {
             [&] {
                 std::memcpy(copyBuf, suffixed, suffixedLength + 1);
                 Clobber();
-                shortText[0] = 255;
-                std::memcpy(shortText + 1, copyBuf, textLength);
-                shortIo[0] = 255;
-                std::memcpy(shortIo + 1, io, textLength);
-                Clobber();
-                FloorCall3(eCheckConnectedPad, args);
-                std::memcpy(io, shortIo + 1, shortIo[0]);
-                io[shortIo[0]] = '\0';
-                Clobber();
+                CopyCallCopyBack(eCheckConnectedPad, args, copyBuf);
             },
             [&] { g_x.configurePad(suffixed, 1, 2, 3, io); }, runs, calls));
     }

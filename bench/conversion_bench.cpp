@@ -53,38 +53,43 @@ void MemcpyIn(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * t.copied));
 }
 
-void ShortStringToCStr(benchmark::State& state) {
-    const std::size_t length = std::min(static_cast<std::size_t>(state.range(0)), kevra::kShortStringMax);
+// A short string of the given length (cut to 255) and a caller buffer whose
+// first byte lies the given offset into it.
+struct ShortText {
     kevra::ShortString src;
-    src[0] = static_cast<unsigned char>(length);
-    std::memset(src + 1, 'k', kevra::kShortStringMax);
-    std::vector<char> out(kevra::kShortStringBytes + 16);
-    char* dest = out.data() + state.range(1);
+    std::vector<char> out;
+    char* dest;
+    std::size_t length;
+    ShortText(std::size_t requested, std::size_t offset) : out(kevra::kShortStringBytes + 16) {
+        length = std::min(requested, kevra::kShortStringMax);
+        src[0] = static_cast<unsigned char>(length);
+        std::memset(src + 1, 'k', kevra::kShortStringMax);
+        dest = out.data() + offset;
+    }
+};
+
+void ShortStringToCStr(benchmark::State& state) {
+    ShortText t(static_cast<std::size_t>(state.range(0)), static_cast<std::size_t>(state.range(1)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(src);
-        kevra::ShortStringToCStr(dest, src);
-        benchmark::DoNotOptimize(dest);
+        benchmark::DoNotOptimize(t.src);
+        kevra::ShortStringToCStr(t.dest, t.src);
+        benchmark::DoNotOptimize(t.dest);
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * length));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * t.length));
 }
 
 void MemcpyOut(benchmark::State& state) {
-    const std::size_t length = std::min(static_cast<std::size_t>(state.range(0)), kevra::kShortStringMax);
-    kevra::ShortString src;
-    src[0] = static_cast<unsigned char>(length);
-    std::memset(src + 1, 'k', kevra::kShortStringMax);
-    std::vector<char> out(kevra::kShortStringBytes + 16);
-    char* dest = out.data() + state.range(1);
+    ShortText t(static_cast<std::size_t>(state.range(0)), static_cast<std::size_t>(state.range(1)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(src);
-        std::size_t n = src[0];
-        std::memcpy(dest, src + 1, n);
-        dest[n] = '\0';
-        benchmark::DoNotOptimize(dest);
+        benchmark::DoNotOptimize(t.src);
+        std::size_t n = t.src[0];
+        std::memcpy(t.dest, t.src + 1, n);
+        t.dest[n] = '\0';
+        benchmark::DoNotOptimize(t.dest);
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * length));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * t.length));
 }
 
 // The length that KEVRA_configurePad takes before it looks for its suffix, against strlen.
