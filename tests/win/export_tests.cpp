@@ -273,13 +273,13 @@ void ConfigurePadSuffix(const Adapter& a) {
             t_recorder.script.eax = 0x00000101;
             SetScriptText(t_recorder.script, "pad found");
             g_events.mallocs = 0;
-            g_events.frees_ = 0;
+            g_events.heapFrees = 0;
             g_events.mallocSizes.clear();
             const CallOutcome out = c.Run(a);
             const bool suffixed = std::string(tc.entry) == "checkConnectedPad";
-            OK(g_events.mallocs == (suffixed ? 1 : 0) && g_events.frees_ == g_events.mallocs &&
+            OK(g_events.mallocs == (suffixed ? 1 : 0) && g_events.heapFrees == g_events.mallocs &&
                    (!suffixed || g_events.mallocSizes[0] == tc.p1.size() + 1),
-               "configurePad %s%s: %d heap blocks, %d released", tc.what, bound ? "" : " unbound", g_events.mallocs, g_events.frees_);
+               "configurePad %s%s: %d heap blocks, %d released", tc.what, bound ? "" : " unbound", g_events.mallocs, g_events.heapFrees);
             OK(out.espDelta == 0 && out.registersPreserved, "configurePad %s: stack and registers", tc.what);
             if (!bound) {
                 OK(out.eax == 0 && t_recorder.count == 0 && c.buffers[4].bytes == c.before[4],

@@ -112,7 +112,7 @@ inline void SetScriptText(Script& s, const std::string& text) {
 struct Events {
     std::vector<std::string> log;
     bool logCalls = true;  // off while several threads call: the log is not shared safely
-    int loads = 0, frees = 0, regOpens = 0, regQueries = 0, regCloses = 0, mallocs = 0, frees_ = 0;
+    int loads = 0, frees = 0, regOpens = 0, regQueries = 0, regCloses = 0, mallocs = 0, heapFrees = 0;
     std::vector<std::string> loadPaths;
     std::vector<std::size_t> mallocSizes;
     void Reset() {
@@ -180,7 +180,7 @@ inline void* __cdecl malloc_(std::size_t n) {
     return std::malloc(n);
 }
 inline void __cdecl free_(void* p) {
-    if (p != nullptr && g_events.logCalls) ++g_events.frees_;
+    if (p != nullptr && g_events.logCalls) ++g_events.heapFrees;
     std::free(p);
 }
 }  // namespace hooks
